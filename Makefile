@@ -34,7 +34,7 @@ sanitize-test: setup
 bench: setup
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQV_BENCH=ON -DQV_TESTS=OFF -DQV_WITH_GUI=OFF > /dev/null
 	@cmake --build build-bench -j$(JOBS)
-	./build-bench/bench/quorvane-bench
+	@for b in build-bench/bench/quorvane-bench*; do echo "== $$b"; ./$$b || exit 1; done
 
 # Fuzz each target for FUZZ_SECONDS (default 60): make fuzz FUZZ_SECONDS=300
 FUZZ_SECONDS ?= 60

@@ -1,0 +1,3 @@
+/* Compiled only where no prebuilt libstb is found. */
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
