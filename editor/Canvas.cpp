@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "editor/Numbers.h"
 #include "picture/PictureFiles.h"
@@ -53,9 +54,16 @@ void Canvas::setHeight(std::int32_t height) { setOuterSize(outerWidth_, clampSiz
 
 void Canvas::setOuterSize(std::int32_t width, std::int32_t height) {
     if (width == outerWidth_ && height == outerHeight_) return;
+    const std::int32_t oldWidth = outerWidth_;
+    const std::int32_t oldHeight = outerHeight_;
     outerWidth_ = width;
     outerHeight_ = height;
-    rebuildSurface(true);
+    if (!rebuildSurface(true)) {
+        // The surface could not grow: the canvas keeps its size and its map.
+        outerWidth_ = oldWidth;
+        outerHeight_ = oldHeight;
+        return;
+    }
     if (onResized) onResized();
 }
 
@@ -111,7 +119,7 @@ void Canvas::paintBackground(Surface& surface) const {
     }
 }
 
-void Canvas::rebuildSurface(bool keepOld) {
+bool Canvas::rebuildSurface(bool keepOld) {
     if (!backgroundBytes_.empty() && !backgroundDecoded_) {
         auto decoded = decodePicture(backgroundBytes_);
         if (decoded)
@@ -119,18 +127,30 @@ void Canvas::rebuildSurface(bool keepOld) {
         else
             Bytes().swap(backgroundBytes_);  // undecodable bytes are dropped
     }
-    Surface fresh(atLeastOne(clientWidth()), atLeastOne(clientHeight()), kOpaque | backgroundColour_);
-    paintBackground(fresh);
     const bool fitted = backgroundDecoded_ && pictureMode_ == PictureMode::CentredFit;
-    if (keepOld && !fitted && !surface_.pixels.empty()) {
-        const std::int32_t w = std::min(surface_.width, fresh.width);
-        const std::int32_t h = std::min(surface_.height, fresh.height);
-        for (std::int32_t y = 0; y < h; ++y)
-            std::memcpy(fresh.row(y), surface_.row(y), static_cast<std::size_t>(w) * sizeof(std::uint32_t));
+    const bool keeping = keepOld && !fitted && !surface_.pixels.empty();
+    // An old surface that is not kept goes before the new one is made: on a
+    // huge map the two would not both fit in memory as easily.
+    if (!keeping) surface_ = Surface();
+    bool rebuilt = true;
+    try {
+        Surface fresh(atLeastOne(clientWidth()), atLeastOne(clientHeight()), kOpaque | backgroundColour_);
+        paintBackground(fresh);
+        if (keeping) {
+            const std::int32_t w = std::min(surface_.width, fresh.width);
+            const std::int32_t h = std::min(surface_.height, fresh.height);
+            for (std::int32_t y = 0; y < h; ++y)
+                std::memcpy(fresh.row(y), surface_.row(y), static_cast<std::size_t>(w) * sizeof(std::uint32_t));
+        }
+        surface_ = std::move(fresh);
+    } catch (const std::bad_alloc&) {
+        // No memory for the new size: a kept surface stays as it was, so
+        // nothing drawn is lost; a discarded one becomes a single pixel.
+        rebuilt = false;
+        if (!keeping) surface_ = Surface(1, 1, kOpaque | backgroundColour_);
     }
-    // Release the old surface before anyone can ask for more memory.
-    surface_ = std::move(fresh);
     changed({0, 0, surface_.width, surface_.height});
+    return rebuilt;
 }
 
 void Canvas::repaintedFromOutside() {

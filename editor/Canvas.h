@@ -66,8 +66,9 @@ public:
 
     // Makes a new surface of the drawing-area size: background colour, the
     // background picture by pictureMode, and with keepOld the old pixels at
-    // the top-left.
-    void rebuildSurface(bool keepOld);
+    // the top-left. False when memory ran out: a kept surface then stays as
+    // it was, a discarded one becomes a single pixel.
+    bool rebuildSurface(bool keepOld);
 
     // The platform repainted a canvas without autoRedraw: what was drawn on
     // it is gone and it shows its background again.

@@ -160,3 +160,43 @@ TEST(Canvas, TellsTheViewWhatChanged) {
 }
 
 }  // namespace
+
+#include <sys/resource.h>
+
+#include "tests/support/ChildProcess.h"
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+TEST(Canvas, RunningOutOfMemoryKeepsTheMapAndItsSize) {
+    if (kAddressSanitizer) GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+    EXPECT_TRUE(qv::test::runInChild([] {
+        const rlimit limit{std::size_t{1} << 30, std::size_t{1} << 30};
+        if (::setrlimit(RLIMIT_AS, &limit) != 0) return 1;
+        qv::Canvas map(mapSetup());
+        map.pixels().row(7)[9] = qv::rgbPixel(1, 2, 3);
+        map.setWidth(32627);
+        map.setHeight(32627);  // 4 GiB of surface: more than the process may have
+        if (map.pixels().at(9, 7) != qv::rgbPixel(1, 2, 3)) return 2;
+        if (map.height() != 514 || map.pixels().height != 512) return 3;
+        if (map.width() != 32627 && map.width() != 514) return 4;
+        if (map.pixels().width != map.clientWidth()) return 5;
+
+        map.setBackgroundPicture({});  // a fresh surface still works afterwards
+        if (map.pixels().at(9, 7) != kFacePixel) return 6;
+        return 0;
+    }));
+}
+
+}  // namespace
