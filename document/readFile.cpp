@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "document/FileIo.h"
-#include "document/LargeBuffer.h"
+#include "picture/LargeBuffer.h"
 
 namespace qv {
 namespace {

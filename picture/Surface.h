@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "picture/LargeBuffer.h"
+
 namespace qv {
 
 inline constexpr std::uint32_t kOpaque = 0xFF000000u;
@@ -20,8 +22,9 @@ struct Surface {
     std::vector<std::uint32_t> pixels;
 
     Surface() = default;
-    Surface(std::int32_t w, std::int32_t h, std::uint32_t fill)
-        : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
+    Surface(std::int32_t w, std::int32_t h, std::uint32_t fill) : width(w), height(h) {
+        assignLarge(pixels, static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill);
+    }
 
     std::uint32_t* row(std::int32_t y) { return pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width); }
     const std::uint32_t* row(std::int32_t y) const {

@@ -1,4 +1,5 @@
 #include "picture/Decoders.h"
+#include "picture/LargeBuffer.h"
 
 namespace qv::detail {
 
@@ -12,7 +13,7 @@ bool allocatePicture(Picture& picture, PictureKind kind, std::int64_t width, std
     picture.kind = kind;
     picture.width = static_cast<std::int32_t>(width);
     picture.height = static_cast<std::int32_t>(height);
-    picture.rgb.assign(static_cast<std::size_t>(pixels * 3), 0);
+    assignLarge<std::uint8_t>(picture.rgb, static_cast<std::size_t>(pixels * 3), 0);
     picture.mask.clear();
     return true;
 }

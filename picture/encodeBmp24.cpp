@@ -1,6 +1,7 @@
 #include <cstring>
 #include <new>
 
+#include "picture/LargeBuffer.h"
 #include "picture/PictureFiles.h"
 
 namespace qv {
@@ -31,7 +32,7 @@ Bytes encodeBmp24(const Surface& surface) {
 
     Bytes out;
     try {
-        out.resize(kHeaderSize + imageSize);
+        assignLarge<std::uint8_t>(out, kHeaderSize + imageSize, 0);
     } catch (const std::bad_alloc&) {
         return {};
     }

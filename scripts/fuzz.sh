@@ -77,7 +77,7 @@ for target in "${built[@]}"; do
   echo "== $target: ${SECONDS_PER_TARGET}s, corpus $(find "$corpus" -type f | wc -l) files"
   set +e
   "$BUILD/fuzz/$target" "$corpus" \
-    -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=2048 -timeout=10 -max_len="${MAX_LEN[$target]}" \
+    -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=6000 -malloc_limit_mb=4000 -timeout=30 -max_len="${MAX_LEN[$target]}" \
     -artifact_prefix="$crashes/" -print_final_stats=1 > "$log" 2>&1
   code=$?
   set -e

@@ -1,4 +1,4 @@
-#include "document/LargeBuffer.h"
+#include "picture/LargeBuffer.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 namespace qv {
 namespace {
 
-constexpr std::size_t kLargeBuffer = std::size_t{64} << 20;
+constexpr std::size_t kLargeBuffer = std::size_t{8} << 20;
 
 }  // namespace
 
