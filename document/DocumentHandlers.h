@@ -1,5 +1,7 @@
 #pragma once
 // The map document commands, the tileset slots and the map size.
+#include <string>
+
 #include "document/FileDialog.h"
 #include "editor/Editor.h"
 
@@ -15,6 +17,7 @@ void onSaveClicked(Editor& editor, FileDialog& dialog);
 void onSaveAsClicked(Editor& editor, FileDialog& dialog);
 
 // Tileset slots.
+std::string& slotPath(EditorState& state, Slot slot);
 void chooseSlotPath(Editor& editor, FileDialog& dialog, Slot slot);
 void loadSlot(Editor& editor, Slot slot);
 

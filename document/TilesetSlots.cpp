@@ -3,8 +3,6 @@
 #include "editor/ControlNames.h"
 
 namespace qv {
-namespace {
-
 std::string& slotPath(EditorState& state, Slot slot) {
     switch (slot) {
         case Slot::A: return state.slotPathA;
@@ -14,8 +12,6 @@ std::string& slotPath(EditorState& state, Slot slot) {
     }
     return state.slotPathA;
 }
-
-}  // namespace
 
 void chooseSlotPath(Editor& editor, FileDialog& dialog, Slot slot) {
     // The filter stays as the map commands left it, empty: every file is listed.

@@ -56,12 +56,7 @@ std::optional<Picture> decodeBmp(std::span<const std::uint8_t> bytes) {
     if (entries != 0) {
         const std::uint64_t readable = entries < 256 ? entries : 256;
         if (!in.has(tableStart, 4 * readable)) return std::nullopt;
-        for (std::uint64_t i = 0; i < readable; ++i) {
-            const std::uint8_t* entry = in.data() + tableStart + 4 * i;
-            palette.rgb[i][0] = entry[2];
-            palette.rgb[i][1] = entry[1];
-            palette.rgb[i][2] = entry[0];
-        }
+        palette = readBgrxPalette(in.data() + tableStart, readable);
     }
 
     Picture picture;

@@ -18,6 +18,19 @@ struct Palette {
     std::uint8_t rgb[256][3] = {};
 };
 
+// Reads a colour table of four-byte entries (blue, green, red, unused); the
+// caller has checked that `entries` entries (at most 256) are there.
+// Entries beyond the table stay black.
+inline Palette readBgrxPalette(const std::uint8_t* table, std::uint64_t entries) {
+    Palette palette;
+    for (std::uint64_t i = 0; i < entries && i < 256; ++i) {
+        palette.rgb[i][0] = table[4 * i + 2];
+        palette.rgb[i][1] = table[4 * i + 1];
+        palette.rgb[i][2] = table[4 * i];
+    }
+    return palette;
+}
+
 // Bytes that hold `width` pixels of `bits` bits, without row padding.
 inline std::uint64_t dibRowBytes(std::uint64_t width, unsigned bits) { return (width * bits + 7) / 8; }
 

@@ -60,14 +60,7 @@ std::optional<Picture> decodeIconImage(std::span<const std::uint8_t> image, Pict
     // bits, not its padding.
     if (!in.has(maskStart, maskStride * (uheight - 1) + dibRowBytes(uwidth, 1))) return std::nullopt;
 
-    Palette palette;
-    const std::uint64_t readable = entries < 256 ? entries : 256;
-    for (std::uint64_t i = 0; i < readable; ++i) {
-        const std::uint8_t* entry = in.data() + tableStart + 4 * i;
-        palette.rgb[i][0] = entry[2];
-        palette.rgb[i][1] = entry[1];
-        palette.rgb[i][2] = entry[0];
-    }
+    const Palette palette = readBgrxPalette(in.data() + tableStart, entries);
 
     Picture picture;
     if (!allocatePicture(picture, kind, width, height)) return std::nullopt;

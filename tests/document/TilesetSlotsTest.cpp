@@ -12,16 +12,6 @@ using test::patternPixel;
 using test::putFile;
 using test::surfaceMatches;
 
-std::string& pathOf(EditorState& state, Slot slot) {
-    switch (slot) {
-        case Slot::A: return state.slotPathA;
-        case Slot::B: return state.slotPathB;
-        case Slot::C: return state.slotPathC;
-        case Slot::D: return state.slotPathD;
-    }
-    return state.slotPathA;
-}
-
 constexpr Slot kSlots[] = {Slot::A, Slot::B, Slot::C, Slot::D};
 
 class TilesetSlotsTest : public test::EditorFixture {
@@ -48,7 +38,7 @@ TEST_F(TilesetSlotsTest, AChoiceSetsOnlyItsSlotAndLoadsNothing) {
         ASSERT_EQ(freshDialog.shown().size(), 1u);
         EXPECT_EQ(freshDialog.shown()[0].kind, FileDialogKind::OpenFile);
         for (const Slot other : kSlots)
-            EXPECT_EQ(pathOf(fresh.state, other), other == slot ? path : "") << static_cast<int>(slot);
+            EXPECT_EQ(slotPath(fresh.state, other), other == slot ? path : "") << static_cast<int>(slot);
         EXPECT_EQ(freshControls.canvas(names::画板1).pixels().pixels, tilesetBefore.pixels);
     }
 }
