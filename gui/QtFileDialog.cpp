@@ -58,7 +58,11 @@ void QtFileDialog::configure(QFileDialog& dialog) const {
 bool QtFileDialog::show() {
     QFileDialog dialog(parent_);
     configure(dialog);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    const int result = dialog.exec();
+    // Without a window manager nobody hands the keyboard back to the window
+    // once the dialog has closed.
+    if (parent_) parent_->window()->activateWindow();
+    if (result != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
     const QString path = QFileInfo(chosen.first()).absoluteFilePath();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "document/FileDialog.h"
 
 namespace qv {
@@ -10,6 +12,9 @@ struct FilterCase {
     std::string filter;
     std::vector<FileFilterEntry> entries;
 };
+
+// Test names and failure messages show the case by its name.
+inline void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
 
 class ParseFileFilter : public ::testing::TestWithParam<FilterCase> {};
 
