@@ -36,25 +36,30 @@ TEST_F(MainWindowTest, PositionsAreClamped) {
 }
 
 TEST_F(MainWindowTest, LargeMapIsScrolledToAndPressed) {
-    controls().setWidth("画板2", 4002);
-    controls().setHeight("画板2", 3002);
-    controls().setWidth("主窗口", 4002 + 1065 - 514);
-    controls().setHeight("主窗口", 3002 + 695 - 514);
-    EXPECT_EQ(controls().width("主窗口"), 4553);
-    EXPECT_EQ(window().clientArea()->size(), QSize(4537, 3144));
+    // A 16384 x 16384 map: its last pixel must be reachable and pressable.
+    constexpr int kMap = 16384;
+    controls().setWidth("画板2", kMap + 2);
+    controls().setHeight("画板2", kMap + 2);
+    controls().setWidth("主窗口", kMap + 2 + 1065 - 514);
+    controls().setHeight("主窗口", kMap + 2 + 695 - 514);
+    EXPECT_EQ(controls().width("主窗口"), kMap + 2 + 551);
+    EXPECT_EQ(window().clientArea()->size(), QSize(kMap + 2 + 551 - 16, kMap + 2 + 181 - 39));
     // The real window keeps to the screen.
     const QRect screen = window().screen()->availableGeometry();
     EXPECT_LE(window().width(), screen.width());
     EXPECT_LE(window().height(), screen.height());
 
-    window().scrollArea()->ensureVisible(528 + 1 + 3990, 1 + 2990, 20, 20);
-    QApplication::processEvents();
-    QSignalSpy pressed(canvas("画板2"), &CanvasWidget::pressed);
-    QTest::mousePress(handle(), Qt::LeftButton, {}, inWindow("画板2", 3990, 2990));
-    QTest::mouseRelease(handle(), Qt::LeftButton, {}, inWindow("画板2", 3990, 2990));
-    ASSERT_EQ(pressed.count(), 1);
-    EXPECT_EQ(pressed.at(0).at(0).toInt(), 3990);
-    EXPECT_EQ(pressed.at(0).at(1).toInt(), 2990);
+    for (const QPoint at : {QPoint(kMap - 1, kMap - 1), QPoint(kMap - 1, 0), QPoint(0, kMap - 1), QPoint(8000, 9000)}) {
+        window().scrollArea()->ensureVisible(528 + 1 + at.x(), 1 + at.y(), 20, 20);
+        QApplication::processEvents();
+        QSignalSpy pressed(canvas("画板2"), &CanvasWidget::pressed);
+        QTest::mousePress(handle(), Qt::LeftButton, {}, inWindow("画板2", at.x(), at.y()));
+        QTest::mouseRelease(handle(), Qt::LeftButton, {}, inWindow("画板2", at.x(), at.y()));
+        ASSERT_EQ(pressed.count(), 1) << at.x() << "," << at.y();
+        EXPECT_EQ(pressed.at(0).at(0).toInt(), at.x());
+        EXPECT_EQ(pressed.at(0).at(1).toInt(), at.y());
+        QTest::qWait(400);  // the next press is not a double click
+    }
     // Scrolling moved no control inside the window.
     EXPECT_EQ(controls().left("画板2"), 528);
     EXPECT_EQ(controls().top("画板2"), 0);
