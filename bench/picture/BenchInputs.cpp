@@ -54,8 +54,8 @@ const BenchInput& jpegPhoto() {
         // JPEG is lossy: the reference is libjpeg's own decode with its
         // default settings, which ours must match exactly.
         const DecodedRgb reference = decodeJpegWithLibjpeg(in.bytes);
-        if (reference.rgb && reference.width == in.width && reference.height == in.height)
-            in.rgb.assign(reference.rgb.get(), reference.rgb.get() + in.pixels() * 3);
+        if (reference.rgb() != nullptr && reference.width == in.width && reference.height == in.height)
+            in.rgb.assign(reference.rgb(), reference.rgb() + in.pixels() * 3);
         return in;
     }();
     return input;

@@ -4,10 +4,13 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <stb_image.h>
+
+#include "picture/LargeBuffer.h"
 
 namespace qv::bench {
 namespace {
@@ -30,19 +33,28 @@ struct ErrorJump {
     std::jmp_buf jump;
 };
 
+// Kept out of decompressJpeg's frame: an exception must not cross setjmp.
+bool allocateRgb(std::vector<std::uint8_t>& rgb, std::size_t bytes) noexcept {
+    try {
+        qv::assignLarge<std::uint8_t>(rgb, bytes, 0);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 void jumpOnError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1); }
 
-// libjpeg leaves by longjmp on errors: only plain data lives in this frame.
-std::uint8_t* decompressJpeg(const std::uint8_t* data, std::size_t size, int* width, int* height) {
+// libjpeg leaves by longjmp on errors: only plain data lives in this frame,
+// and the output vector belongs to the caller. False on any failure.
+bool decompressJpeg(const std::uint8_t* data, std::size_t size, std::vector<std::uint8_t>& rgb, int* width, int* height) {
     jpeg_decompress_struct info;
     ErrorJump error;
-    std::uint8_t* volatile rgb = nullptr;
     info.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = jumpOnError;
     if (setjmp(error.jump)) {
         jpeg_destroy_decompress(&info);
-        std::free(rgb);
-        return nullptr;
+        return false;
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
@@ -50,20 +62,19 @@ std::uint8_t* decompressJpeg(const std::uint8_t* data, std::size_t size, int* wi
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     const std::size_t stride = static_cast<std::size_t>(info.output_width) * 3;
-    rgb = static_cast<std::uint8_t*>(std::malloc(stride * info.output_height));
-    if (rgb == nullptr) {
+    if (!allocateRgb(rgb, stride * info.output_height)) {
         jpeg_destroy_decompress(&info);
-        return nullptr;
+        return false;
     }
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = rgb + info.output_scanline * stride;
+        JSAMPROW row = rgb.data() + info.output_scanline * stride;
         jpeg_read_scanlines(&info, &row, 1);
     }
     *width = static_cast<int>(info.output_width);
     *height = static_cast<int>(info.output_height);
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return rgb;
+    return true;
 }
 
 }  // namespace
@@ -71,7 +82,7 @@ std::uint8_t* decompressJpeg(const std::uint8_t* data, std::size_t size, int* wi
 DecodedRgb decodeWithStb(std::span<const std::uint8_t> bytes) {
     DecodedRgb out;
     int channels = 0;
-    out.rgb.reset(stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &out.width, &out.height, &channels, 3));
+    out.fromLibrary.reset(stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &out.width, &out.height, &channels, 3));
     return out;
 }
 
@@ -100,7 +111,7 @@ DecodedRgb decodeGifWithGiflib(std::span<const std::uint8_t> bytes) {
             }
             out.width = w;
             out.height = h;
-            out.rgb.reset(rgb);
+            out.fromLibrary.reset(rgb);
         } else {
             std::free(rgb);
         }
@@ -111,7 +122,7 @@ DecodedRgb decodeGifWithGiflib(std::span<const std::uint8_t> bytes) {
 
 DecodedRgb decodeJpegWithLibjpeg(std::span<const std::uint8_t> bytes) {
     DecodedRgb out;
-    out.rgb.reset(decompressJpeg(bytes.data(), bytes.size(), &out.width, &out.height));
+    if (!decompressJpeg(bytes.data(), bytes.size(), out.fromAssignLarge, &out.width, &out.height)) return DecodedRgb{};
     return out;
 }
 

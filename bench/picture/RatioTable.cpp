@@ -43,12 +43,14 @@ void RatioTable::print(std::ostream& out) const {
     const std::vector<Comparison> comparisons = {
         {"GIF decode, ours / best peer (MP/s)", "decode/gif/ours", {"decode/gif/stb", "decode/gif/giflib"}, true, 1.0},
         {"BMP24 decode, ours / best peer (MP/s)", "decode/bmp24/ours", {"decode/bmp24/stb"}, true, 1.0},
-        {"BMP24 decode, time / memcpy time", "decode/bmp24/ours", {"decode/bmp24/memcpy"}, false, 2.0},
-        {"BMP24 decode, time / vector+memcpy time", "decode/bmp24/ours", {"decode/bmp24/vector+memcpy"}, false, 2.0},
+        {"BMP24 decode, time / assignLarge+memcpy", "decode/bmp24/ours", {"decode/bmp24/assignLarge+memcpy"}, false, 2.0},
+        {"BMP24 decode, time / mapped+memcpy", "decode/bmp24/ours", {"decode/bmp24/mapped+memcpy"}, false, 0},
+        {"BMP24 decode, time / vector+memcpy", "decode/bmp24/ours", {"decode/bmp24/vector+memcpy"}, false, 0},
         {"JPEG decode, ours / libjpeg direct (MP/s)", "decode/jpeg/ours", {"decode/jpeg/libjpeg"}, true, 0.95},
         {"JPEG decode, ours / stb (MP/s)", "decode/jpeg/ours", {"decode/jpeg/stb"}, true, 0},
-        {"encodeBmp24, time / memcpy time", "encode/bmp24/ours", {"encode/bmp24/memcpy"}, false, 2.0},
-        {"encodeBmp24, time / vector+memcpy time", "encode/bmp24/ours", {"encode/bmp24/vector+memcpy"}, false, 2.0},
+        {"encodeBmp24, time / assignLarge+memcpy", "encode/bmp24/ours", {"encode/bmp24/assignLarge+memcpy"}, false, 2.0},
+        {"encodeBmp24, time / mapped+memcpy", "encode/bmp24/ours", {"encode/bmp24/mapped+memcpy"}, false, 0},
+        {"encodeBmp24, time / vector+memcpy", "encode/bmp24/ours", {"encode/bmp24/vector+memcpy"}, false, 0},
         {"PCX8 decode (no peer reads PCX), MP/s", "decode/pcx8/ours", {}, true, 0},
         {"Icon decode (no peer reads icons), MP/s", "decode/icon/ours", {}, true, 0},
     };
@@ -58,7 +60,7 @@ void RatioTable::print(std::ostream& out) const {
     };
     char line[256];
     out << "\nPicture layer against its peers (best of the repetitions)\n";
-    std::snprintf(line, sizeof line, "%-42s %10s %10s %-22s %8s %-8s %s\n", "comparison", "ours MP/s", "bar MP/s", "bar", "ratio",
+    std::snprintf(line, sizeof line, "%-42s %10s %10s %-31s %8s %-8s %s\n", "comparison", "ours MP/s", "bar MP/s", "bar", "ratio",
                   "goal", "verdict");
     out << line;
     for (const Comparison& c : comparisons) {
@@ -88,13 +90,16 @@ void RatioTable::print(std::ostream& out) const {
         const std::string oursText = ours != nullptr && ours->error.empty() ? format("%.1f", ours->bestMpx) : "-";
         const std::string barText = bar > 0 ? format("%.1f", bar) : "-";
         if (barName.rfind("decode/", 0) == 0) barName = barName.substr(7);
-        std::snprintf(line, sizeof line, "%-42s %10s %10s %-22s %8s %-8s %s\n", c.what, oursText.c_str(), barText.c_str(),
+        std::snprintf(line, sizeof line, "%-42s %10s %10s %-31s %8s %-8s %s\n", c.what, oursText.c_str(), barText.c_str(),
                       barName.c_str(), ratio.c_str(), goal.c_str(), verdict.c_str());
         out << line;
     }
-    out << "Fresh memory for each picture costs page faults, which can dominate large pictures; run with\n"
-           "GLIBC_TUNABLES=glibc.malloc.hugetlb=1 to see more of the decoders' own work. The memcpy rows\n"
-           "copy into memory already mapped; vector+memcpy pays for a fresh vector as our API does.\n";
+    out << "Every bar that produces output pays what ours pays: a fresh buffer from qv::assignLarge (huge\n"
+           "pages, faulted in at once, filled), then its work. That holds for assignLarge+memcpy and for the\n"
+           "direct libjpeg decode. mapped+memcpy copies into memory already mapped, and vector+memcpy into a\n"
+           "plain vector whose pages fault in one by one: both for information only. stb_image and giflib\n"
+           "allocate inside their own APIs (giflib's RGB expansion uses calloc), and are measured as they\n"
+           "are, since that is their real cost.\n";
 }
 
 }  // namespace qv::bench
