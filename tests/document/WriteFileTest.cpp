@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "document/FileIo.h"
-#include "tests/support/ChildProcess.h"
+#include "tests/support/ForkedCheck.h"
 #include "tests/support/TempFolder.h"
 
 namespace qv {

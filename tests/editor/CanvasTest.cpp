@@ -163,7 +163,7 @@ TEST(Canvas, TellsTheViewWhatChanged) {
 
 #include <sys/resource.h>
 
-#include "tests/support/ChildProcess.h"
+#include "tests/support/ForkedCheck.h"
 
 namespace {
 
