@@ -9,7 +9,7 @@ namespace qv {
 namespace {
 
 using test::GifImage;
-using test::GifSpec;
+using test::GifLayout;
 using test::makeGif;
 using test::pixelAt;
 using test::Rgb;
@@ -54,137 +54,137 @@ TEST(GifDecoder, DecodesLzwAcrossCodeSizesAndTableResets) {
         {640, 40, 3, true, false},  {1000, 1, 2, true, true},
     };
     for (const Case& c : cases) {
-        GifSpec spec;
-        spec.screenWidth = static_cast<std::uint16_t>(c.w);
-        spec.screenHeight = static_cast<std::uint16_t>(c.h);
-        spec.globalTable = colourTable(256);
+        GifLayout layout;
+        layout.screenWidth = static_cast<std::uint16_t>(c.w);
+        layout.screenHeight = static_cast<std::uint16_t>(c.h);
+        layout.globalTable = colourTable(256);
         GifImage image = imageOf(c.w, c.h, c.colours, 11, c.smooth);
         image.clearWhenFull = c.clearWhenFull;
-        spec.images = {image};
-        const auto picture = decodePicture(makeGif(spec));
+        layout.images = {image};
+        const auto picture = decodePicture(makeGif(layout));
         ASSERT_TRUE(picture) << c.w << "x" << c.h;
         EXPECT_EQ(picture->kind, PictureKind::Gif);
         EXPECT_EQ(picture->width, c.w);
         EXPECT_EQ(picture->height, c.h);
         EXPECT_TRUE(picture->mask.empty());
-        expectImageAt(*picture, image, spec.globalTable);
+        expectImageAt(*picture, image, layout.globalTable);
     }
 }
 
 TEST(GifDecoder, MinimumCodeSizesAboveEightDecode) {
     // Some encoders write 9 to 11; colour indices still come from the table.
     for (unsigned minCodeSize : {9u, 10u, 11u}) {
-        GifSpec spec;
-        spec.screenWidth = 120;
-        spec.screenHeight = 50;
-        spec.globalTable = colourTable(256);
+        GifLayout layout;
+        layout.screenWidth = 120;
+        layout.screenHeight = 50;
+        layout.globalTable = colourTable(256);
         GifImage image = imageOf(120, 50, 256, minCodeSize);
         image.minCodeSize = minCodeSize;
-        spec.images = {image};
-        const auto picture = decodePicture(makeGif(spec));
+        layout.images = {image};
+        const auto picture = decodePicture(makeGif(layout));
         ASSERT_TRUE(picture) << minCodeSize;
-        expectImageAt(*picture, image, spec.globalTable);
+        expectImageAt(*picture, image, layout.globalTable);
     }
 }
 
 TEST(GifDecoder, RunsOfOneColourDecode) {
     // Long runs make the encoder use a code in the same step that defines it.
-    GifSpec spec;
-    spec.screenWidth = 200;
-    spec.screenHeight = 3;
-    spec.globalTable = colourTable(4);
+    GifLayout layout;
+    layout.screenWidth = 200;
+    layout.screenHeight = 3;
+    layout.globalTable = colourTable(4);
     GifImage image;
     image.width = 200;
     image.height = 3;
     image.minCodeSize = 2;
     image.indices.assign(600, 3);
     image.indices[300] = 1;
-    spec.images = {image};
-    const auto picture = decodePicture(makeGif(spec));
+    layout.images = {image};
+    const auto picture = decodePicture(makeGif(layout));
     ASSERT_TRUE(picture);
-    expectImageAt(*picture, image, spec.globalTable);
+    expectImageAt(*picture, image, layout.globalTable);
 }
 
 TEST(GifDecoder, InterlacedEqualsStraightForEveryHeight) {
     for (int h = 1; h <= 17; ++h) {
-        GifSpec spec;
-        spec.screenWidth = 5;
-        spec.screenHeight = static_cast<std::uint16_t>(h);
-        spec.globalTable = colourTable(16);
+        GifLayout layout;
+        layout.screenWidth = 5;
+        layout.screenHeight = static_cast<std::uint16_t>(h);
+        layout.globalTable = colourTable(16);
         GifImage image = imageOf(5, h, 16, static_cast<unsigned>(h));
-        spec.images = {image};
-        const auto straight = decodePicture(makeGif(spec));
-        spec.images[0].interlaced = true;
-        const auto interlaced = decodePicture(makeGif(spec));
+        layout.images = {image};
+        const auto straight = decodePicture(makeGif(layout));
+        layout.images[0].interlaced = true;
+        const auto interlaced = decodePicture(makeGif(layout));
         ASSERT_TRUE(straight && interlaced) << h;
         EXPECT_EQ(straight->rgb, interlaced->rgb) << "height " << h;
-        expectImageAt(*interlaced, image, spec.globalTable);
+        expectImageAt(*interlaced, image, layout.globalTable);
     }
 }
 
 TEST(GifDecoder, OnlyTheFirstImageIsDecodedAndTransparencyIsIgnored) {
-    GifSpec spec;
-    spec.screenWidth = 4;
-    spec.screenHeight = 2;
-    spec.globalTable = colourTable(256);
-    spec.graphicControl = true;  // transparent index 255 on every image
+    GifLayout layout;
+    layout.screenWidth = 4;
+    layout.screenHeight = 2;
+    layout.globalTable = colourTable(256);
+    layout.graphicControl = true;  // transparent index 255 on every image
     GifImage first = imageOf(4, 2, 256, 1);
     first.indices[0] = 255;
     GifImage second = imageOf(4, 2, 256, 2);
-    spec.images = {first, second};
-    const auto picture = decodePicture(makeGif(spec));
+    layout.images = {first, second};
+    const auto picture = decodePicture(makeGif(layout));
     ASSERT_TRUE(picture);
-    expectImageAt(*picture, first, spec.globalTable);
-    EXPECT_EQ(pixelAt(*picture, 0, 0), spec.globalTable[255]);
+    expectImageAt(*picture, first, layout.globalTable);
+    EXPECT_EQ(pixelAt(*picture, 0, 0), layout.globalTable[255]);
 }
 
 TEST(GifDecoder, SmallImageSitsTopLeftOnTheBackgroundColour) {
-    GifSpec spec;
-    spec.screenWidth = 10;
-    spec.screenHeight = 8;
-    spec.globalTable = colourTable(16);
-    spec.backgroundIndex = 9;
+    GifLayout layout;
+    layout.screenWidth = 10;
+    layout.screenHeight = 8;
+    layout.globalTable = colourTable(16);
+    layout.backgroundIndex = 9;
     GifImage image = imageOf(4, 3, 16, 5);
-    spec.images = {image};
-    const auto picture = decodePicture(makeGif(spec));
+    layout.images = {image};
+    const auto picture = decodePicture(makeGif(layout));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 10);
     EXPECT_EQ(picture->height, 8);
-    expectImageAt(*picture, image, spec.globalTable);
+    expectImageAt(*picture, image, layout.globalTable);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 10; ++x)
             if (x >= 4 || y >= 3) {
-                ASSERT_EQ(pixelAt(*picture, x, y), spec.globalTable[9]) << x << "," << y;
+                ASSERT_EQ(pixelAt(*picture, x, y), layout.globalTable[9]) << x << "," << y;
             }
 }
 
 TEST(GifDecoder, ImageLargerThanTheScreenIsCut) {
-    GifSpec spec;
-    spec.screenWidth = 3;
-    spec.screenHeight = 2;
-    spec.globalTable = colourTable(16);
+    GifLayout layout;
+    layout.screenWidth = 3;
+    layout.screenHeight = 2;
+    layout.globalTable = colourTable(16);
     GifImage image = imageOf(7, 5, 16, 9);
-    spec.images = {image};
-    const auto picture = decodePicture(makeGif(spec));
+    layout.images = {image};
+    const auto picture = decodePicture(makeGif(layout));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 3);
     EXPECT_EQ(picture->height, 2);
-    expectImageAt(*picture, image, spec.globalTable);
+    expectImageAt(*picture, image, layout.globalTable);
 }
 
 TEST(GifDecoder, LocalTableWinsAndMissingEntriesAreBlack) {
-    GifSpec spec;
-    spec.screenWidth = 4;
-    spec.screenHeight = 1;
-    spec.globalTable = colourTable(256);
+    GifLayout layout;
+    layout.screenWidth = 4;
+    layout.screenHeight = 1;
+    layout.globalTable = colourTable(256);
     GifImage image;
     image.width = 4;
     image.height = 1;
     image.minCodeSize = 3;
     image.indices = {0, 1, 5, 7};
     image.localTable = {{1, 2, 3}, {4, 5, 6}};  // two entries: 5 and 7 are beyond it
-    spec.images = {image};
-    auto picture = decodePicture(makeGif(spec));
+    layout.images = {image};
+    auto picture = decodePicture(makeGif(layout));
     ASSERT_TRUE(picture);
     EXPECT_EQ(pixelAt(*picture, 0, 0), (Rgb{1, 2, 3}));
     EXPECT_EQ(pixelAt(*picture, 1, 0), (Rgb{4, 5, 6}));
@@ -192,9 +192,9 @@ TEST(GifDecoder, LocalTableWinsAndMissingEntriesAreBlack) {
     EXPECT_EQ(pixelAt(*picture, 3, 0), (Rgb{0, 0, 0}));
 
     // Without any table every colour is black.
-    spec.globalTable.clear();
-    spec.images[0].localTable.clear();
-    picture = decodePicture(makeGif(spec));
+    layout.globalTable.clear();
+    layout.images[0].localTable.clear();
+    picture = decodePicture(makeGif(layout));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->rgb, Bytes(12, 0));
 }
@@ -205,12 +205,12 @@ struct GifRefusal {
 };
 
 TEST(GifDecoder, RefusesBrokenStructure) {
-    GifSpec spec;
-    spec.screenWidth = 4;
-    spec.screenHeight = 4;
-    spec.globalTable = colourTable(4);
-    spec.images = {imageOf(4, 4, 4, 3)};
-    const Bytes good = makeGif(spec);
+    GifLayout layout;
+    layout.screenWidth = 4;
+    layout.screenHeight = 4;
+    layout.globalTable = colourTable(4);
+    layout.images = {imageOf(4, 4, 4, 3)};
+    const Bytes good = makeGif(layout);
     // Header 13, table 12, comment block at 25 (7 bytes), image descriptor at 32.
     ASSERT_EQ(good[25], 0x21);
     ASSERT_EQ(good[32], 0x2C);

@@ -7,7 +7,7 @@ namespace qv {
 namespace {
 
 using test::IconEntry;
-using test::IconImageSpec;
+using test::IconImageLayout;
 using test::makeIconFile;
 using test::makeIconImage;
 using test::pixelAt;
@@ -15,12 +15,12 @@ using test::Rgb;
 
 // A solid image of one colour, so that the entry used shows in the pixels.
 Bytes solidImage(int size, std::uint8_t red) {
-    IconImageSpec spec;
-    spec.width = size;
-    spec.height = size;
-    spec.bits = 24;
-    spec.value = [red](int, int) { return std::uint32_t{red} << 16; };
-    return makeIconImage(spec);
+    IconImageLayout layout;
+    layout.width = size;
+    layout.height = size;
+    layout.bits = 24;
+    layout.value = [red](int, int) { return std::uint32_t{red} << 16; };
+    return makeIconImage(layout);
 }
 
 TEST(IconDecoder, UsesTheFirst32PixelEntryWithSixteenColoursElseTheLast) {
@@ -52,26 +52,26 @@ TEST(IconDecoder, UsesTheFirst32PixelEntryWithSixteenColoursElseTheLast) {
 
 TEST(IconDecoder, KeepsTheAndMaskAndEveryDepth) {
     for (std::uint16_t bits : {1, 4, 8, 24, 32}) {
-        IconImageSpec spec;
-        spec.width = 13;
-        spec.height = 7;
-        spec.bits = bits;
+        IconImageLayout layout;
+        layout.width = 13;
+        layout.height = 7;
+        layout.bits = bits;
         if (bits <= 8)
-            for (int i = 0; i < (1 << bits); ++i) spec.table.push_back({static_cast<std::uint8_t>(i), 9, static_cast<std::uint8_t>(200 - i / 2)});
-        spec.value = [bits](int x, int y) {
+            for (int i = 0; i < (1 << bits); ++i) layout.table.push_back({static_cast<std::uint8_t>(i), 9, static_cast<std::uint8_t>(200 - i / 2)});
+        layout.value = [bits](int x, int y) {
             return bits <= 8 ? static_cast<std::uint32_t>(x + 2 * y) % (1u << bits) : static_cast<std::uint32_t>(x * 0x10203 + y * 0x405);
         };
-        spec.transparent = [](int x, int y) { return (x + y) % 3 == 0; };
-        const auto picture = decodePicture(makeIconFile(1, {{13, 7, 0, makeIconImage(spec)}}));
+        layout.transparent = [](int x, int y) { return (x + y) % 3 == 0; };
+        const auto picture = decodePicture(makeIconFile(1, {{13, 7, 0, makeIconImage(layout)}}));
         ASSERT_TRUE(picture) << bits;
         ASSERT_EQ(picture->width, 13);
         ASSERT_EQ(picture->height, 7);
         ASSERT_EQ(picture->mask.size(), 13u * 7u);
         for (int y = 0; y < 7; ++y)
             for (int x = 0; x < 13; ++x) {
-                EXPECT_EQ(picture->transparentAt(y * 13 + x), spec.transparent(x, y)) << bits << " bits at " << x << "," << y;
-                const std::uint32_t v = spec.value(x, y);
-                const Rgb want = bits <= 8 ? spec.table[v]
+                EXPECT_EQ(picture->transparentAt(y * 13 + x), layout.transparent(x, y)) << bits << " bits at " << x << "," << y;
+                const std::uint32_t v = layout.value(x, y);
+                const Rgb want = bits <= 8 ? layout.table[v]
                                            : Rgb{static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
                                                  static_cast<std::uint8_t>(v)};
                 EXPECT_EQ(pixelAt(*picture, x, y), want) << bits << " bits at " << x << "," << y;

@@ -9,7 +9,7 @@ namespace qv {
 namespace {
 
 using test::makePcx;
-using test::PcxSpec;
+using test::PcxLayout;
 using test::pixelAt;
 using test::Rgb;
 
@@ -22,68 +22,68 @@ std::vector<Rgb> pcxTable() {
 
 // An 8-bit picture of w x h at (xMin, yMin) with its table; index (x*y + x) & 255,
 // runs included, and 0xC0..0xFF indices that need the run form.
-PcxSpec eightBit(int w, int h, std::uint16_t bytesPerLine) {
-    PcxSpec spec;
-    spec.xMin = 3;
-    spec.yMin = 5;
-    spec.xMax = static_cast<std::uint16_t>(3 + w - 1);
-    spec.yMax = static_cast<std::uint16_t>(5 + h - 1);
-    spec.bytesPerLine = bytesPerLine;
+PcxLayout eightBit(int w, int h, std::uint16_t bytesPerLine) {
+    PcxLayout layout;
+    layout.xMin = 3;
+    layout.yMin = 5;
+    layout.xMax = static_cast<std::uint16_t>(3 + w - 1);
+    layout.yMax = static_cast<std::uint16_t>(5 + h - 1);
+    layout.bytesPerLine = bytesPerLine;
     for (int y = 0; y < h; ++y) {
         std::vector<std::uint8_t> line(std::max<std::size_t>(bytesPerLine, static_cast<std::size_t>(w)), 0xEE);
         for (int x = 0; x < w; ++x) line[x] = static_cast<std::uint8_t>(x < w / 2 ? 0xC5 : (x * y + x + 190));
-        spec.lines.push_back(line);
+        layout.lines.push_back(line);
     }
-    spec.table = pcxTable();
-    return spec;
+    layout.table = pcxTable();
+    return layout;
 }
 
 TEST(PcxDecoder, EightBitUsesTheTableAfterTheData) {
-    const PcxSpec spec = eightBit(71, 9, 72);
-    const auto picture = decodePicture(makePcx(spec));
+    const PcxLayout layout = eightBit(71, 9, 72);
+    const auto picture = decodePicture(makePcx(layout));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->kind, PictureKind::Pcx8);
     ASSERT_EQ(picture->width, 71);
     ASSERT_EQ(picture->height, 9);
     EXPECT_TRUE(picture->mask.empty());
     for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 71; ++x) ASSERT_EQ(pixelAt(*picture, x, y), spec.table[spec.lines[y][x]]) << x << "," << y;
+        for (int x = 0; x < 71; ++x) ASSERT_EQ(pixelAt(*picture, x, y), layout.table[layout.lines[y][x]]) << x << "," << y;
 }
 
 TEST(PcxDecoder, ByteC0StandsForItself) {
-    PcxSpec spec = eightBit(3, 1, 3);
-    spec.lines = {{0xC0, 0x01, 0x02}};
-    Bytes file = makePcx(spec);
+    PcxLayout layout = eightBit(3, 1, 3);
+    layout.lines = {{0xC0, 0x01, 0x02}};
+    Bytes file = makePcx(layout);
     // The encoder wrote 0xC0 plain; it must come back as index 192.
     const auto picture = decodePicture(file);
     ASSERT_TRUE(picture);
-    EXPECT_EQ(pixelAt(*picture, 0, 0), spec.table[0xC0]);
-    EXPECT_EQ(pixelAt(*picture, 1, 0), spec.table[1]);
+    EXPECT_EQ(pixelAt(*picture, 0, 0), layout.table[0xC0]);
+    EXPECT_EQ(pixelAt(*picture, 1, 0), layout.table[1]);
 }
 
 TEST(PcxDecoder, RunsMayCrossLines) {
-    PcxSpec spec = eightBit(4, 2, 4);
-    Bytes file = makePcx(spec);
+    PcxLayout layout = eightBit(4, 2, 4);
+    Bytes file = makePcx(layout);
     file.resize(128);
     // Eight pixels of index 9 as one run over both lines.
     file.push_back(0xC8);
     file.push_back(9);
     file.push_back(0x0C);
-    for (const Rgb& c : spec.table) file.insert(file.end(), c.begin(), c.end());
+    for (const Rgb& c : layout.table) file.insert(file.end(), c.begin(), c.end());
     const auto picture = decodePicture(file);
     ASSERT_TRUE(picture);
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(pixelAt(*picture, x, y), spec.table[9]);
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(pixelAt(*picture, x, y), layout.table[9]);
 }
 
 TEST(PcxDecoder, ThreePlanesAreRedGreenBlue) {
-    PcxSpec spec;
-    spec.planes = 3;
-    spec.xMax = 2;
-    spec.yMax = 1;
-    spec.bytesPerLine = 4;
-    spec.lines = {{1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0}, {10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0}};
-    const auto picture = decodePicture(makePcx(spec));
+    PcxLayout layout;
+    layout.planes = 3;
+    layout.xMax = 2;
+    layout.yMax = 1;
+    layout.bytesPerLine = 4;
+    layout.lines = {{1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0}, {10, 11, 12, 0, 13, 14, 15, 0, 16, 17, 18, 0}};
+    const auto picture = decodePicture(makePcx(layout));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->kind, PictureKind::Pcx8);
     EXPECT_EQ(pixelAt(*picture, 0, 0), (Rgb{1, 4, 7}));
@@ -91,14 +91,14 @@ TEST(PcxDecoder, ThreePlanesAreRedGreenBlue) {
 }
 
 TEST(PcxDecoder, OneBitIsBlackAndWhiteMostSignificantBitFirst) {
-    PcxSpec spec;
-    spec.version = 3;
-    spec.bits = 1;
-    spec.xMax = 10;  // 11 pixels
-    spec.yMax = 1;
-    spec.bytesPerLine = 2;
-    spec.lines = {{0b10110000, 0b01100000}, {0xFF, 0xFF}};
-    const auto picture = decodePicture(makePcx(spec));
+    PcxLayout layout;
+    layout.version = 3;
+    layout.bits = 1;
+    layout.xMax = 10;  // 11 pixels
+    layout.yMax = 1;
+    layout.bytesPerLine = 2;
+    layout.lines = {{0b10110000, 0b01100000}, {0xFF, 0xFF}};
+    const auto picture = decodePicture(makePcx(layout));
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->kind, PictureKind::Pcx1);
     ASSERT_EQ(picture->width, 11);
@@ -136,7 +136,7 @@ TEST(PcxDecoder, RefusesBrokenFiles) {
         EXPECT_FALSE(decodePicture(file)) << c.name;
     }
 
-    PcxSpec oneBit;
+    PcxLayout oneBit;
     oneBit.version = 3;
     oneBit.bits = 1;
     oneBit.planes = 4;

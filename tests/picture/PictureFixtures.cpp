@@ -63,7 +63,7 @@ Rgb pixelAt(const Picture& p, int x, int y) {
     return {p.rgb[i], p.rgb[i + 1], p.rgb[i + 2]};
 }
 
-Bytes makeBmp(const BmpSpec& s, const std::function<std::uint32_t(int, int)>& value) {
+Bytes makeBmp(const BmpLayout& s, const std::function<std::uint32_t(int, int)>& value) {
     Bytes pixels;
     const int h = s.height < 0 ? -s.height : s.height;
     for (int fileRow = 0; fileRow < h; ++fileRow) {
@@ -163,7 +163,7 @@ Bytes lzwEncode(const std::vector<std::uint8_t>& indices, unsigned minCodeSize, 
     return out;
 }
 
-Bytes makeGif(const GifSpec& s) {
+Bytes makeGif(const GifLayout& s) {
     Bytes b = {'G', 'I', 'F', '8', '9', 'a'};
     put16(b, s.screenWidth);
     put16(b, s.screenHeight);
@@ -216,7 +216,7 @@ Bytes makeGif(const GifSpec& s) {
     return b;
 }
 
-Bytes makeIconImage(const IconImageSpec& s) {
+Bytes makeIconImage(const IconImageLayout& s) {
     Bytes b;
     put32(b, 40);
     put32(b, static_cast<std::uint32_t>(s.width));
@@ -262,7 +262,7 @@ Bytes makeIconFile(std::uint16_t type, const std::vector<IconEntry>& entries) {
     return b;
 }
 
-Bytes makePcx(const PcxSpec& s) {
+Bytes makePcx(const PcxLayout& s) {
     Bytes b(128, 0);
     b[0] = 0x0A;
     b[1] = s.version;

@@ -18,7 +18,7 @@ std::optional<Bytes> readFile(const std::string& path);
 Rgb pixelAt(const Picture& picture, int x, int y);
 
 // --- BMP -------------------------------------------------------------------
-struct BmpSpec {
+struct BmpLayout {
     std::int32_t width = 1;
     std::int32_t height = 1;  // negative: rows stored top row first
     std::uint16_t bits = 24;
@@ -30,7 +30,7 @@ struct BmpSpec {
     bool dropLastPadding = false;          // end the file right after the last row's pixels
 };
 // value(x, y), y from the top: a table index for 1/4/8 bits, 0xRRGGBB otherwise.
-Bytes makeBmp(const BmpSpec& spec, const std::function<std::uint32_t(int, int)>& value);
+Bytes makeBmp(const BmpLayout& layout, const std::function<std::uint32_t(int, int)>& value);
 
 // --- GIF -------------------------------------------------------------------
 struct GifImage {
@@ -42,7 +42,7 @@ struct GifImage {
     unsigned minCodeSize = 8;
     bool clearWhenFull = true;
 };
-struct GifSpec {
+struct GifLayout {
     std::uint16_t screenWidth = 1;
     std::uint16_t screenHeight = 1;
     std::vector<Rgb> globalTable;  // a power of two in size, or empty
@@ -50,13 +50,13 @@ struct GifSpec {
     bool graphicControl = false;  // a graphic control extension before each image
     std::vector<GifImage> images;
 };
-Bytes makeGif(const GifSpec& spec);
+Bytes makeGif(const GifLayout& layout);
 // GIF LZW data (without sub-blocks). clearWhenFull=false keeps coding with a
 // full table, as many encoders do.
 Bytes lzwEncode(const std::vector<std::uint8_t>& indices, unsigned minCodeSize, bool clearWhenFull = true);
 
 // --- Icons -----------------------------------------------------------------
-struct IconImageSpec {
+struct IconImageLayout {
     std::int32_t width = 1;
     std::int32_t height = 1;  // the picture's height; the header holds twice it
     std::uint16_t bits = 24;
@@ -64,7 +64,7 @@ struct IconImageSpec {
     std::function<std::uint32_t(int, int)> value;  // as for makeBmp
     std::function<bool(int, int)> transparent;     // the AND mask
 };
-Bytes makeIconImage(const IconImageSpec& spec);
+Bytes makeIconImage(const IconImageLayout& layout);
 struct IconEntry {
     std::uint8_t widthByte = 0;
     std::uint8_t heightByte = 0;
@@ -75,7 +75,7 @@ struct IconEntry {
 Bytes makeIconFile(std::uint16_t type, const std::vector<IconEntry>& entries);
 
 // --- PCX -------------------------------------------------------------------
-struct PcxSpec {
+struct PcxLayout {
     std::uint8_t version = 5;
     std::uint8_t bits = 8;
     std::uint8_t planes = 1;
@@ -84,6 +84,6 @@ struct PcxSpec {
     std::vector<std::vector<std::uint8_t>> lines;  // each bytesPerLine * planes bytes
     std::vector<Rgb> table;                        // 256 entries after 0x0C, or none
 };
-Bytes makePcx(const PcxSpec& spec);
+Bytes makePcx(const PcxLayout& layout);
 
 }  // namespace qv::test
