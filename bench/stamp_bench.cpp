@@ -36,13 +36,10 @@ struct StampRig {
                                                             : rgbPixel(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 90);
     }
 
-    // Presses walk over the cells of the map's top-left 512 x 512 pixels,
-    // the same cells on every map, so that only the map's size differs.
+    // Every press lands somewhere in the top-left cell, so every stamp draws
+    // the whole brush at the map's origin: only the map's size differs.
     void stamp(std::int64_t i) {
-        const std::int32_t cells = 512 / 32;
-        const auto x = static_cast<std::int32_t>((i * 7) % cells) * 32 + 5;
-        const auto y = static_cast<std::int32_t>((i * 13 / cells) % cells) * 32 + 5;
-        onMapPressed(editor, x, y, 0);
+        onMapPressed(editor, static_cast<std::int32_t>(i % 32), static_cast<std::int32_t>((i / 32) % 32), 0);
     }
 };
 
