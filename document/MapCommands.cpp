@@ -1,7 +1,7 @@
 #include "document/DocumentHandlers.h"
 #include "document/FileIo.h"
-#include "editor/CanvasOps.h"
 #include "editor/ControlNames.h"
+#include "picture/PictureFiles.h"
 
 namespace qv {
 namespace {
@@ -11,12 +11,17 @@ constexpr const char* kMapFilter = "图片（*.bmp）|*.bmp";
 
 Canvas& mapCanvas(Editor& editor) { return editor.controls.canvas(names::画板2); }
 
-// Writes the map canvas's surface to the file. A snapshot that failed gives
-// no bytes, and an empty file is never a map: the file is then left alone.
+// Writes the map canvas's surface to the file, encoded a chunk at a time as
+// it goes out: a whole large map file beside the surface could fail for lack
+// of memory. A surface that cannot be encoded gives no file size, and an
+// empty file is never a map: the file is then left alone.
 void writeMapFile(Editor& editor, const std::string& path) {
-    const Bytes picture = takePicture(mapCanvas(editor));
-    if (picture.empty()) return;
-    writeFile(path, picture);
+    const Surface& surface = mapCanvas(editor).pixels();
+    const std::uint64_t size = bmp24FileSize(surface);
+    if (size == 0) return;
+    writeFileFrom(path, size, [&surface](std::uint8_t* chunk, std::uint64_t offset, std::uint64_t length) {
+        return encodeBmp24Part(surface, offset, length, chunk);
+    });
 }
 
 }  // namespace

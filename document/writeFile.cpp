@@ -10,14 +10,21 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
 #include <random>
+#include <vector>
 
 #include "document/FileIo.h"
 
 namespace qv {
 namespace {
 
-constexpr std::size_t kWriteChunk = std::size_t{1} << 30;
+// The file is produced and written this much at a time, through one buffer:
+// large enough that each write() call moves plenty, small enough to stay
+// near the cache and to cost nothing next to the map itself.
+constexpr std::uint64_t kChunkBytes = std::uint64_t{4} << 20;
 
 // A write beyond the file size limit raises SIGXFSZ, whose default action ends
 // the process. While the guard lives the signal is blocked in this thread, so
@@ -55,17 +62,66 @@ private:
     bool wasPending_ = false;
 };
 
-bool writeAll(int fd, const Bytes& data) {
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     std::size_t done = 0;
-    while (done < data.size()) {
-        const std::size_t want = std::min(data.size() - done, kWriteChunk);
-        const ssize_t put = ::write(fd, data.data() + done, want);
+    while (done < size) {
+        const ssize_t put = ::write(fd, data + done, size - done);
         if (put < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         if (put == 0) return false;
         done += static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+// Sends a large file to disk a window at a time while later chunks are still
+// being made, and lets each window leave the page cache once it is on disk.
+// A large map then passes through the same few windows of memory instead of
+// gigabytes of fresh page cache, which are slow to fault in and which the
+// map itself may need; the final fsync finds little left to do. Errors the
+// disk reports here fail the write; anything else is left to that fsync.
+class WritebackWindows {
+public:
+    explicit WritebackWindows(int fd) : fd_(fd) {}
+
+    bool written(std::uint64_t end) {
+        if (end - started_ < kWindow) return true;
+        ::sync_file_range(fd_, static_cast<off_t>(started_), static_cast<off_t>(end - started_), SYNC_FILE_RANGE_WRITE);
+        // The window before the one just started has had a whole window's
+        // time to reach the disk; wait for it, then drop it from the cache.
+        if (started_ >= kWindow) {
+            const auto previous = static_cast<off_t>(done_);
+            const auto length = static_cast<off_t>(started_ - done_);
+            if (::sync_file_range(fd_, previous, length,
+                                  SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER) != 0 &&
+                (errno == EIO || errno == ENOSPC || errno == EDQUOT))
+                return false;
+            ::posix_fadvise(fd_, previous, length, POSIX_FADV_DONTNEED);
+            done_ = started_;
+        }
+        started_ = end;
+        return true;
+    }
+
+private:
+    static constexpr std::uint64_t kWindow = std::uint64_t{32} << 20;
+    int fd_;
+    std::uint64_t done_ = 0;     // on disk and out of the cache below this
+    std::uint64_t started_ = 0;  // sent to disk below this
+};
+
+// The file's bytes, asked of fill a chunk at a time and written as they come;
+// with no file (fd -1) only asked for, to learn whether fill can give them all.
+bool produceInto(int fd, std::uint64_t size, const FileFiller& fill, std::vector<std::uint8_t>& chunk) {
+    WritebackWindows writeback(fd);
+    for (std::uint64_t offset = 0; offset < size;) {
+        const std::uint64_t length = std::min<std::uint64_t>(chunk.size(), size - offset);
+        if (!fill(chunk.data(), offset, length)) return false;
+        offset += length;
+        if (fd < 0) continue;
+        if (!writeAll(fd, chunk.data(), static_cast<std::size_t>(length)) || !writeback.written(offset)) return false;
     }
     return true;
 }
@@ -140,8 +196,12 @@ bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM
 // Writes the target where it lies, as a plain create-or-truncate would, for
 // when no temporary file can stand beside it. Space and the file size limit
 // are checked before the first byte changes, so the usual failures still
-// leave the old file whole.
-bool writeInPlace(const std::string& target, const Bytes& data, bool mayCreate) {
+// leave the old file whole. The bytes are made twice on this rare path.
+bool writeInPlace(const std::string& target, std::uint64_t size, const FileFiller& fill,
+                  std::vector<std::uint8_t>& chunk, bool mayCreate) {
+    // Once the old bytes are being overwritten there is no way back, so a
+    // fill that would fail must fail before that.
+    if (!produceInto(-1, size, fill, chunk)) return false;
     const int flags = O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (mayCreate ? O_CREAT : 0);
     const int fd = ::open(target.c_str(), flags, 0666);
     if (fd < 0) return false;
@@ -152,30 +212,38 @@ bool writeInPlace(const std::string& target, const Bytes& data, bool mayCreate) 
     }
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        static_cast<std::uint64_t>(data.size()) > static_cast<std::uint64_t>(limit.rlim_cur)) {
+        size > static_cast<std::uint64_t>(limit.rlim_cur)) {
         ::close(fd);
         return false;
     }
-    if (!data.empty() && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(data.size())) != 0 &&
+    if (size > 0 && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0 &&
         (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)) {
         ::close(fd);
         return false;
     }
     // Overwriting before cutting keeps the blocks the old file already holds.
-    const bool written = writeAll(fd, data) && ::ftruncate(fd, static_cast<off_t>(data.size())) == 0;
+    const bool written = produceInto(fd, size, fill, chunk) && ::ftruncate(fd, static_cast<off_t>(size)) == 0;
     const bool synced = syncAndClose(fd);
     return written && synced;
 }
 
 }  // namespace
 
-bool writeFile(const std::string& path, const Bytes& data) {
+bool writeFileFrom(const std::string& path, std::uint64_t size, const FileFiller& fill) {
     if (path.empty()) return false;
+    // A size no offset can reach is no file this machine can write.
+    if (size > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max())) return false;
+    std::vector<std::uint8_t> chunk;
+    try {
+        chunk.resize(static_cast<std::size_t>(std::clamp<std::uint64_t>(size, 1, kChunkBytes)));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     const FileSizeSignalGuard signalGuard;
 
     // Nothing old to lose behind a dangling link: write through it, which
     // creates the file it names.
-    if (isDanglingLink(path)) return writeInPlace(path, data, true);
+    if (isDanglingLink(path)) return writeInPlace(path, size, fill, chunk, true);
 
     const std::string target = resolveTarget(path);
     struct stat old {};
@@ -191,7 +259,7 @@ bool writeFile(const std::string& path, const Bytes& data) {
     std::string temporaryPath;
     const int fd = createTemporary(split, temporaryPath);
     if (fd < 0) {
-        if (exists && folderRefusesNewFiles(errno)) return writeInPlace(target, data, false);
+        if (exists && folderRefusesNewFiles(errno)) return writeInPlace(target, size, fill, chunk, false);
         return false;
     }
     if (exists) {
@@ -202,7 +270,7 @@ bool writeFile(const std::string& path, const Bytes& data) {
         ::fchmod(fd, old.st_mode & 07777);
     }
 
-    const bool written = writeAll(fd, data);
+    const bool written = produceInto(fd, size, fill, chunk);
     const bool synced = syncAndClose(fd);
     if (!written || !synced) {
         ::unlink(temporaryPath.c_str());
@@ -212,11 +280,18 @@ bool writeFile(const std::string& path, const Bytes& data) {
         const int error = errno;
         ::unlink(temporaryPath.c_str());
         // A target that is a mount point of its own cannot be renamed over.
-        if (exists && (error == EXDEV || error == EBUSY)) return writeInPlace(target, data, false);
+        if (exists && (error == EXDEV || error == EBUSY)) return writeInPlace(target, size, fill, chunk, false);
         return false;
     }
     syncFolder(split.folder);
     return true;
+}
+
+bool writeFile(const std::string& path, const Bytes& data) {
+    return writeFileFrom(path, data.size(), [&data](std::uint8_t* chunk, std::uint64_t offset, std::uint64_t length) {
+        std::memcpy(chunk, data.data() + offset, static_cast<std::size_t>(length));
+        return true;
+    });
 }
 
 }  // namespace qv

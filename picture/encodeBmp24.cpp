@@ -105,41 +105,134 @@ void pixelsToBgr(const std::uint32_t* src, std::uint8_t* dst, std::uint64_t widt
     }
 }
 
-}  // namespace
+// Where the rows lie in the file; a zero fileSize when the surface cannot be
+// written.
+struct Bmp24Layout {
+    std::uint64_t rowBytes = 0;
+    std::uint64_t stride = 0;
+    std::uint64_t imageSize = 0;
+    std::uint64_t fileSize = 0;
+};
 
-Bytes encodeBmp24(const Surface& surface) {
+Bmp24Layout layoutOf(const Surface& surface) {
     const std::int64_t w = surface.width;
     const std::int64_t h = surface.height;
     if (w < 1 || h < 1 || surface.pixels.size() < static_cast<std::uint64_t>(w * h)) return {};
-    const std::uint64_t rowBytes = static_cast<std::uint64_t>(w) * 3;
-    const std::uint64_t stride = (rowBytes + 3) / 4 * 4;
-    const std::uint64_t imageSize = stride * static_cast<std::uint64_t>(h);
+    Bmp24Layout layout;
+    layout.rowBytes = static_cast<std::uint64_t>(w) * 3;
+    layout.stride = (layout.rowBytes + 3) / 4 * 4;
+    layout.imageSize = layout.stride * static_cast<std::uint64_t>(h);
     // The size fields are 32 bits wide; a surface whose file would not fit
     // them cannot be written truthfully.
-    if (imageSize + kHeaderSize > 0xFFFFFFFFull) return {};
+    if (layout.imageSize + kHeaderSize > 0xFFFFFFFFull) return {};
+    layout.fileSize = layout.imageSize + kHeaderSize;
+    return layout;
+}
+
+void encodeRows(const Surface& surface, const Bmp24Layout& layout, std::int32_t firstFileRow, std::int32_t rowCount,
+                std::uint8_t* out) {
+    const auto width = static_cast<std::uint64_t>(surface.width);
+    std::int32_t y = surface.height - 1 - firstFileRow;  // file rows run bottom-up
+    for (std::int32_t i = 0; i < rowCount; ++i, --y, out += layout.stride) {
+        pixelsToBgr(surface.row(y), out, width);
+        std::memset(out + layout.rowBytes, 0, layout.stride - layout.rowBytes);
+    }
+}
+
+std::uint8_t channelOf(std::uint32_t pixel, std::uint64_t channel) {
+    return static_cast<std::uint8_t>(pixel >> (8 * channel));  // blue, green, red
+}
+
+// Bytes [from, from + n) of one file row, for a piece that cuts through it:
+// whole pixels go the fast way, the odd bytes either side one at a time.
+void encodeRowPart(const std::uint32_t* pixels, const Bmp24Layout& layout, std::uint64_t from, std::uint64_t n,
+                   std::uint8_t* out) {
+    std::uint64_t i = from;
+    const std::uint64_t end = from + n;
+    const std::uint64_t pixelEnd = std::min(end, layout.rowBytes);
+    for (; i < pixelEnd && i % 3 != 0; ++i) *out++ = channelOf(pixels[i / 3], i % 3);
+    if (i < pixelEnd) {
+        const std::uint64_t whole = (pixelEnd - i) / 3;
+        pixelsToBgr(pixels + i / 3, out, whole);
+        out += 3 * whole;
+        i += 3 * whole;
+    }
+    for (; i < pixelEnd; ++i) *out++ = channelOf(pixels[i / 3], i % 3);
+    for (; i < end; ++i) *out++ = 0;  // row padding
+}
+
+}  // namespace
+
+std::uint64_t bmp24FileSize(const Surface& surface) { return layoutOf(surface).fileSize; }
+
+void writeBmp24Header(const Surface& surface, std::uint8_t* out54) {
+    const Bmp24Layout layout = layoutOf(surface);
+    writeHeader(out54, static_cast<std::uint32_t>(surface.width), static_cast<std::uint32_t>(surface.height),
+                static_cast<std::uint32_t>(layout.imageSize));
+}
+
+void encodeBmp24Rows(const Surface& surface, std::int32_t firstFileRow, std::int32_t rowCount, std::uint8_t* out) {
+    const Bmp24Layout layout = layoutOf(surface);
+    // Rows outside the surface have no pixels to give.
+    if (layout.fileSize == 0 || firstFileRow < 0 || rowCount < 0 || rowCount > surface.height - firstFileRow) return;
+    encodeRows(surface, layout, firstFileRow, rowCount, out);
+}
+
+bool encodeBmp24Part(const Surface& surface, std::uint64_t offset, std::uint64_t length, std::uint8_t* out) {
+    const Bmp24Layout layout = layoutOf(surface);
+    if (layout.fileSize == 0 || offset > layout.fileSize || length > layout.fileSize - offset) return false;
+    const std::uint64_t end = offset + length;
+    if (offset < kHeaderSize) {
+        std::uint8_t header[kHeaderSize];
+        writeBmp24Header(surface, header);
+        const std::uint64_t n = std::min<std::uint64_t>(kHeaderSize, end) - offset;
+        std::memcpy(out, header + offset, static_cast<std::size_t>(n));
+        out += n;
+        offset += n;
+    }
+    while (offset < end) {
+        const std::uint64_t fromRows = offset - kHeaderSize;
+        const auto row = static_cast<std::int32_t>(fromRows / layout.stride);
+        const std::uint64_t within = fromRows % layout.stride;
+        if (within == 0 && end - offset >= layout.stride) {
+            const auto rows = static_cast<std::int32_t>((end - offset) / layout.stride);
+            encodeRows(surface, layout, row, rows, out);
+            out += static_cast<std::uint64_t>(rows) * layout.stride;
+            offset += static_cast<std::uint64_t>(rows) * layout.stride;
+            continue;
+        }
+        const std::uint64_t n = std::min(layout.stride - within, end - offset);
+        encodeRowPart(surface.row(surface.height - 1 - row), layout, within, n, out);
+        out += n;
+        offset += n;
+    }
+    return true;
+}
+
+Bytes encodeBmp24(const Surface& surface) {
+    const Bmp24Layout layout = layoutOf(surface);
+    if (layout.fileSize == 0) return {};
 
     Bytes out;
     try {
-        out.reserve(static_cast<std::size_t>(kHeaderSize + imageSize));
+        out.reserve(static_cast<std::size_t>(layout.fileSize));
     } catch (const std::bad_alloc&) {
         return {};
     }
     prepareLargeBuffer(out.data(), out.capacity());
     out.resize(kHeaderSize);
-    writeHeader(out.data(), static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h),
-                static_cast<std::uint32_t>(imageSize));
+    writeBmp24Header(surface, out.data());
 
     // A vector zero-fills what it grows by. Growing a cache-sized band at a
     // time keeps that fill in cache, where the pixel bytes overwrite it, so
-    // memory is written once; the fill also gives each row its zero padding.
-    const std::uint64_t bandRows = std::max<std::uint64_t>(1, kBandBytes / stride);
-    std::int64_t y = h - 1;  // bottom row first
-    while (y >= 0) {
-        const std::uint64_t rows = std::min<std::uint64_t>(bandRows, static_cast<std::uint64_t>(y + 1));
-        out.resize(out.size() + static_cast<std::size_t>(rows * stride));
-        std::uint8_t* dst = out.data() + (out.size() - rows * stride);
-        for (std::uint64_t i = 0; i < rows; ++i, --y, dst += stride)
-            pixelsToBgr(surface.row(static_cast<std::int32_t>(y)), dst, static_cast<std::uint64_t>(w));
+    // memory is written once.
+    const auto bandRows = static_cast<std::int32_t>(std::max<std::uint64_t>(1, kBandBytes / layout.stride));
+    for (std::int32_t fileRow = 0; fileRow < surface.height;) {
+        const std::int32_t rows = std::min(bandRows, surface.height - fileRow);
+        out.resize(out.size() + static_cast<std::size_t>(static_cast<std::uint64_t>(rows) * layout.stride));
+        encodeRows(surface, layout, fileRow, rows,
+                   out.data() + (out.size() - static_cast<std::uint64_t>(rows) * layout.stride));
+        fileRow += rows;
     }
     return out;
 }

@@ -285,6 +285,23 @@ TEST_F(MapCommandsTest, TheSavedFileIsTheSurfaceAsA24BitBmp) {
     }
 }
 
+TEST_F(MapCommandsTest, ALargeMapIsSavedWholeAcrossTheWritersChunks) {
+    // 1499 x 1501: rows padded by three bytes, a file of several MiB whose
+    // chunk edges fall inside rows and inside pixels.
+    resizeMap("1499", "1501");
+    Surface& surface = mapCanvas().pixels();
+    ASSERT_EQ(surface.width, 1499);
+    ASSERT_EQ(surface.height, 1501);
+    for (std::int32_t y = 0; y < surface.height; ++y)
+        for (std::int32_t x = 0; x < surface.width; ++x) surface.row(y)[x] = patternPixel(x, y);
+    const std::string path = folder.file("map.bmp");
+    dialog.willConfirm(path);
+    onSaveClicked(editor, dialog);
+    const Bytes file = fileBytes(path);
+    EXPECT_EQ(file.size(), 54u + 4500u * 1501u);
+    EXPECT_TRUE(file == currentMapFile());
+}
+
 TEST_F(MapCommandsTest, AFailedSaveKeepsTheChosenFile) {
     const std::string maps = folder.file("maps");
     ASSERT_EQ(::mkdir(maps.c_str(), 0755), 0);

@@ -2,6 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "document/FileIo.h"
@@ -146,6 +149,62 @@ TEST_F(WriteFileTest, AFolderRemovedMeanwhileGetsNothingAndNothingAppears) {
     EXPECT_TRUE(folder.names().empty());
 }
 
+// A file of several chunks, the last one short, handed out by a producer
+// that can be told to fail at the chunk holding a given byte.
+class WriteFileFromTest : public WriteFileTest {
+protected:
+    const Bytes bigMap = patterned((std::size_t{10} << 20) + 12345, 4);
+
+    FileFiller producer(std::uint64_t failAt = UINT64_MAX) {
+        return [this, failAt](std::uint8_t* chunk, std::uint64_t offset, std::uint64_t length) {
+            if (offset + length > bigMap.size()) return false;
+            if (offset + length > failAt) return false;  // the chunk holding byte failAt
+            std::copy_n(bigMap.begin() + static_cast<std::ptrdiff_t>(offset), length, chunk);
+            return true;
+        };
+    }
+};
+
+TEST_F(WriteFileFromTest, AFileOfSeveralChunksArrivesWhole) {
+    const std::string path = folder.file("map.bmp");
+    putFile(path, oldMap);
+    EXPECT_TRUE(writeFileFrom(path, bigMap.size(), producer()));
+    EXPECT_EQ(fileBytes(path), bigMap);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"map.bmp"});
+}
+
+TEST_F(WriteFileFromTest, AFileOfManyWritebackWindowsArrivesWhole) {
+    // Large files leave the page cache window by window as they are written;
+    // what is read back must still be every byte.
+    const std::uint64_t size = (std::uint64_t{100} << 20) + 7;
+    const auto byteAt = [](std::uint64_t i) { return static_cast<std::uint8_t>(i * 31 + (i >> 20)); };
+    const std::string path = folder.file("map.bmp");
+    putFile(path, oldMap);
+    ASSERT_TRUE(writeFileFrom(path, size, [&](std::uint8_t* chunk, std::uint64_t offset, std::uint64_t length) {
+        for (std::uint64_t i = 0; i < length; ++i) chunk[i] = byteAt(offset + i);
+        return true;
+    }));
+    const Bytes file = fileBytes(path);
+    ASSERT_EQ(file.size(), size);
+    std::uint64_t firstWrong = 0;
+    while (firstWrong < size && file[firstWrong] == byteAt(firstWrong)) ++firstWrong;
+    EXPECT_EQ(firstWrong, size) << "the first wrong byte";
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"map.bmp"});
+}
+
+TEST_F(WriteFileFromTest, AProducerFailingMidwayLeavesTheOldFileAndNoTemporary) {
+    const std::string path = folder.file("map.bmp");
+    for (const std::uint64_t failAt : {std::uint64_t{0}, std::uint64_t{5} << 20, bigMap.size() - 1}) {
+        putFile(path, oldMap);
+        EXPECT_FALSE(writeFileFrom(path, bigMap.size(), producer(failAt))) << failAt;
+        EXPECT_EQ(fileBytes(path), oldMap) << failAt;
+        EXPECT_EQ(folder.names(), std::vector<std::string>{"map.bmp"}) << failAt;
+    }
+    // Nothing old: nothing appears either.
+    EXPECT_FALSE(writeFileFrom(folder.file("new.bmp"), bigMap.size(), producer(std::uint64_t{5} << 20)));
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"map.bmp"});
+}
+
 // The checks below run in a child: a file size limit or dropped privileges
 // must not touch the test process. Each return code names the failed check.
 
@@ -228,6 +287,25 @@ TEST_F(ReadOnlyFolderTest, InPlaceWriteBeyondTheFileSizeLimitLeavesTheOldFile) {
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 1;
             if (writeFile(path, newMap)) return 2;
             if (fileBytes(path) != oldMap) return 3;
+            return 0;
+        },
+        /*dropPrivileges=*/true));
+    EXPECT_EQ(fileBytes(path), oldMap);
+    EXPECT_EQ(test::namesIn(maps), std::vector<std::string>{"map.bmp"});
+}
+
+TEST_F(ReadOnlyFolderTest, InPlaceAProducerFailingMidwayLeavesTheOldFile) {
+    ASSERT_TRUE(test::giveToChildUser(path));
+    const Bytes bigMap = patterned((std::size_t{10} << 20) + 12345, 4);
+    EXPECT_TRUE(test::runInChild(
+        [&] {
+            const auto failingAtFiveMiB = [&](std::uint8_t* chunk, std::uint64_t offset, std::uint64_t length) {
+                if (offset >= (std::uint64_t{5} << 20)) return false;
+                std::copy_n(bigMap.begin() + static_cast<std::ptrdiff_t>(offset), length, chunk);
+                return true;
+            };
+            if (writeFileFrom(path, bigMap.size(), failingAtFiveMiB)) return 1;
+            if (fileBytes(path) != oldMap) return 2;
             return 0;
         },
         /*dropPrivileges=*/true));
